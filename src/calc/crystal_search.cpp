@@ -1,0 +1,7 @@
+#include "calc/crystal_search.h"
+
+namespace quenzar {
+
+void onSearchStartClicked() {}  // being written
+
+}  // namespace quenzar
