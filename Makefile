@@ -24,6 +24,10 @@ test: build
 bench: build
 	@./$(BUILD)/bench/core_bench
 
+# The window drawn on a virtual display, for the README: docs/window.png.
+window-shot: build
+	@bash scripts/render-window.sh $(BUILD)
+
 # All tests under AddressSanitizer and UndefinedBehaviorSanitizer, in a build folder of their own.
 sanitize:
 	@$(MAKE) --no-print-directory test BUILD=build-asan CMAKE_FLAGS="-DQUENZAR_SANITIZE=ON -DQUENZAR_BENCH=OFF"

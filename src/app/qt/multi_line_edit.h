@@ -1,0 +1,24 @@
+#pragma once
+// A multi-line edit box: wrapped lines, a vertical scroll bar, editable, no
+// length limit. Line breaks are CR LF on the way in and out.
+
+#include <QPlainTextEdit>
+
+#include "app/qt/edit_box.h"
+#include "app/window_layout.h"
+
+namespace quenzar {
+
+class MultiLineEdit : public QPlainTextEdit, public EditBox {
+ public:
+  MultiLineEdit(const EditBoxSettings& settings, QWidget* parent);
+
+  QString currentText() const override;
+  void writeText(const QString& text) override;
+  void appendToEnd(const QString& text) override;
+
+ private:
+  bool writing_ = false;
+};
+
+}  // namespace quenzar
