@@ -46,7 +46,7 @@ struct Rgb {
 
 // face empty means the desktop's default GUI font; then pixelHeight and bold
 // are ignored.
-struct FontSpec {
+struct FontChoice {
   std::string_view face{};
   int pixelHeight = 0;  // character (em) height, not cell height
   bool bold = false;
@@ -60,7 +60,7 @@ struct EditBoxSettings {
   TextAlign align = TextAlign::left;
   Rgb textColour{0, 0, 0};
   Rgb backColour{255, 255, 255};
-  FontSpec font{};
+  FontChoice font{};
   // Characters at or above U+0020 that typing may enter; empty lets all
   // through. Control characters always pass, and pasting is never filtered.
   std::string_view typedCharacters{};

@@ -30,13 +30,13 @@ QFont guiFont() {
   return font;
 }
 
-QFont fontFor(const FontSpec& spec) {
-  if (spec.face.empty()) return guiFont();
+QFont fontFor(const FontChoice& choice) {
+  if (choice.face.empty()) return guiFont();
   QFont font;
-  font.setFamilies({fromUtf8(spec.face), "SimSun", "NSimSun", "Noto Serif CJK SC",
+  font.setFamilies({fromUtf8(choice.face), "SimSun", "NSimSun", "Noto Serif CJK SC",
                     "AR PL UMing CN"});
-  font.setPixelSize(spec.pixelHeight);
-  font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+  font.setPixelSize(choice.pixelHeight);
+  font.setWeight(choice.bold ? QFont::Bold : QFont::Normal);
   return font;
 }
 

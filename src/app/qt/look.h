@@ -33,6 +33,6 @@ QFont guiFont();
 
 // The font a layout asks for. Where the face itself is missing, a Song-style
 // CJK face stands in, so the glyphs keep their serifs.
-QFont fontFor(const FontSpec& spec);
+QFont fontFor(const FontChoice& choice);
 
 }  // namespace quenzar
