@@ -3,6 +3,8 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -187,6 +189,18 @@ TEST_F(TableRun, RunReplacesWhatTheUserTyped) {
   QTest::keyClicks(box, "notes");
   click("开始计算1");
   EXPECT_EQ(gbk("晶振频率:24.0000MHz  定时器值:255  输出频率:1000.0000KHz\r\n"), resultLines().front());
+}
+
+// The box lays out appended lines once the run has let go of the thread:
+// by the time the event loop runs again, the document holds every line and
+// the end is in view, without anyone reading the text.
+TEST_F(TableRun, LinesReachTheBoxWhenTheEventLoopRuns) {
+  auto* box = qobject_cast<QPlainTextEdit*>(window->widget("编辑框1"));
+  click("开始计算1");
+  QApplication::processEvents();
+  EXPECT_EQ(256 + 1, box->document()->blockCount());  // the last line's CR LF opens an empty block
+  EXPECT_EQ(box->document()->characterCount() - 1, box->textCursor().position());
+  EXPECT_EQ(box->verticalScrollBar()->maximum(), box->verticalScrollBar()->value());
 }
 
 using RunTimingWindow = RunWindowTest;

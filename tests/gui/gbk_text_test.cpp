@@ -35,5 +35,16 @@ INSTANTIATE_TEST_SUITE_P(
         Encoding{"empty", "", ""}),
     [](const auto& info) { return std::string(info.param.what); });
 
+// The converters are kept between calls: nothing may carry over from one
+// call into the next, neither half a character nor an error mark.
+TEST(GbkText, EachCallStandsAlone) {
+  fromGbk("\xCE");  // a lead byte whose trail byte never comes
+  EXPECT_EQ(QString("A"), fromGbk("A"));
+  toGbk(QString(QChar(0xD83D)));  // a high surrogate whose low half never comes
+  EXPECT_EQ("A", toGbk(QString("A")));
+  toGbk(QString::fromUtf8("😀"));  // an error in the GBK encoder
+  EXPECT_EQ("\x80", toGbk(QString::fromUtf8("€")));
+}
+
 }  // namespace
 }  // namespace quenzar

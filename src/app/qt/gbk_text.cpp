@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <optional>
 
 namespace quenzar {
 namespace {
@@ -30,24 +31,67 @@ bool isFourByteForm(std::string_view bytes, std::size_t at) {
   return isLeadByte(b(0)) && isDigitByte(b(1)) && isLeadByte(b(2)) && isDigitByte(b(3));
 }
 
+// Opening a converter costs more than converting a line, and the runs convert
+// a title or a line thousands of times, so each converter is opened once and
+// kept. A converter remembers two things between calls: an error mark, and
+// the first half of a character cut off at the end of its input. Either one
+// would spoil the next call, so a converter that has either is replaced.
+// A replacement is built in place: a converter must not be moved, since the
+// toolkit's converter keeps pointing at the place it was built.
+template <typename Converter>
+struct KeptConverter {
+  explicit KeptConverter(const char* name) : name(name) { converter.emplace(name); }
+  Converter& get() {
+    if (spoiled || converter->hasError()) converter.emplace(name);
+    spoiled = false;
+    return *converter;
+  }
+  const char* name;
+  std::optional<Converter> converter;
+  bool spoiled = false;
+};
+
+KeptConverter<QStringEncoder>& gbkEncoder() {
+  static KeptConverter<QStringEncoder> kept(kGbk);
+  return kept;
+}
+KeptConverter<QStringEncoder>& gb18030Encoder() {
+  static KeptConverter<QStringEncoder> kept(kGb18030);
+  return kept;
+}
+KeptConverter<QStringDecoder>& gbkDecoder() {
+  static KeptConverter<QStringDecoder> kept(kGbk);
+  return kept;
+}
+KeptConverter<QStringDecoder>& gb18030Decoder() {
+  static KeptConverter<QStringDecoder> kept(kGb18030);
+  return kept;
+}
+
 }  // namespace
 
 std::string toGbk(const QString& text) {
-  QStringEncoder gbk(kGbk);
+  // A lone high surrogate at the end would stay behind in the encoders.
+  const bool endsMidCharacter = !text.isEmpty() && text.back().isHighSurrogate();
+  struct MarkAfterUse {
+    bool spoiled;
+    ~MarkAfterUse() { gbkEncoder().spoiled = gb18030Encoder().spoiled = spoiled; }
+  } mark{endsMidCharacter};
+
+  QStringEncoder& gbk = gbkEncoder().get();
   QByteArray whole = gbk.encode(text);
   if (!gbk.hasError()) return toStd(whole);
 
-  // Some character has no GBK form: go character by character, each with a
-  // fresh encoder, since an encoder's error mark stays once set.
+  // Some character has no GBK form: go character by character.
   std::string out;
   out.reserve(static_cast<std::size_t>(whole.size()) + 8);
   for (qsizetype i = 0; i < text.size();) {
     const qsizetype length =
         (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
     const QStringView character(text.constData() + i, length);
-    QStringEncoder gbkOnly(kGbk);
+    QStringEncoder& gbkOnly = gbkEncoder().get();
     QByteArray bytes = gbkOnly.encode(character);
-    if (gbkOnly.hasError()) bytes = QStringEncoder(kGb18030).encode(character);
+    if (gbkOnly.hasError()) bytes = gb18030Encoder().get().encode(character);
     out += toStd(bytes);
     i += length;
   }
@@ -57,11 +101,12 @@ std::string toGbk(const QString& text) {
 QString fromGbk(std::string_view bytes) {
   // Runs of GBK are decoded as GBK (so 0x80 stays the euro sign), four-byte
   // forms as GB18030.
-  QStringDecoder gbk(kGbk);
-  QStringDecoder gb18030(kGb18030);
+  QStringDecoder& gbk = gbkDecoder().get();
+  QStringDecoder& gb18030 = gb18030Decoder().get();
   QString out;
   std::size_t runStart = 0;
   std::size_t at = 0;
+  bool loneLeadAtEnd = false;
   while (at < bytes.size()) {
     const auto b = static_cast<unsigned char>(bytes[at]);
     if (isFourByteForm(bytes, at)) {
@@ -70,10 +115,13 @@ QString fromGbk(std::string_view bytes) {
       at += 4;
       runStart = at;
     } else {
+      loneLeadAtEnd = isLeadByte(b) && at + 1 == bytes.size();
       at += (isLeadByte(b) && at + 1 < bytes.size()) ? 2 : 1;
     }
   }
   out += gbk.decode(byteView(bytes.substr(runStart)));
+  // The lone lead byte stays behind in the decoder.
+  gbkDecoder().spoiled = loneLeadAtEnd;
   return out;
 }
 

@@ -17,8 +17,16 @@ class MultiLineEdit : public QPlainTextEdit, public EditBox {
   void writeText(const QString& text) override;
   void appendToEnd(const QString& text) override;
 
+ protected:
+  bool event(QEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
+
  private:
+  // Puts the appended text that is still waiting into the document.
+  void insertPending();
+
   bool writing_ = false;
+  QString pending_;
 };
 
 }  // namespace quenzar
