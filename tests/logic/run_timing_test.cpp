@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "calc/timer_math.h"
 #include "output/run_timing.h"
-#include "support/fake_window.h"
+#include "support/gbk.h"
 
 namespace quenzar {
 namespace {
 
-using testing::FakeWindow;
 using testing::gbk;
 
 TEST(RunTiming, DateTimeCountsDaysSince18991230) {
@@ -52,31 +50,6 @@ TEST(RunTiming, CompletionTexts) {
   EXPECT_EQ(gbk("完成，共花费了0秒！"), formatCompletionText(0));
   EXPECT_EQ(gbk("完成，共花费了61秒！"), formatCompletionText(61));
   EXPECT_EQ(gbk("完成，共花费了-5秒！"), formatCompletionText(-5));
-}
-
-TEST(RunTiming, ReportShowsTitleThenBoxWithASecondClockReading) {
-  struct Row {
-    const char* name;
-    int titleSecond, boxSecond;
-    const char* titleText;
-    const char* boxText;
-  } rows[] = {
-      {"within one second", 0, 0, "完成，共花费了0秒！", "完成，共花费了0秒！"},
-      {"boundary between the readings", 1, 2, "完成，共花费了1秒！", "完成，共花费了2秒！"},
-  };
-  for (const auto& row : rows) {
-    FakeWindow window;
-    window.clock = {{2026, 12, 11, 12, 0, 0},
-                    {2026, 12, 11, 12, 0, row.titleSecond},
-                    {2026, 12, 11, 12, 0, row.boxSecond}};
-    runStartTime = readClock();
-    reportRunTime();
-    EXPECT_EQ(3, window.clockReadings) << row.name;
-    EXPECT_EQ(gbk(row.titleText), window.title) << row.name;
-    ASSERT_EQ(1u, window.messages.size()) << row.name;
-    EXPECT_EQ(gbk(row.boxText), window.messages[0].text) << row.name;
-    EXPECT_EQ(gbk("花费时间"), window.messages[0].title) << row.name;
-  }
 }
 
 }  // namespace
