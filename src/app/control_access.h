@@ -23,6 +23,26 @@ struct LocalTime {
   int hour = 0, minute = 0, second = 0;
 };
 
+// The settings of a file dialog holder (such as 通用对话框1) as the running
+// window keeps them: the layout's settings with every text in GBK. They belong
+// to one window and live as long as it; a confirmed save dialog leaves the
+// chosen full path in fileName, so each new window starts again from the
+// layout's proposed name.
+struct FileDialogState {
+  int kind = 1;  // 1 save, 0 open
+  std::string title;
+  std::string fileName;
+  std::string filter;  // "description|pattern|description|pattern..."
+  int initialFilter = 0;  // counted from 0
+  std::string initialFolder;
+  std::string defaultExtension;  // with its leading point
+  bool createPrompt = false;
+  bool fileMustExist = false;
+  bool overwritePrompt = false;
+  bool pathMustExist = false;
+  bool keepCurrentFolder = false;
+};
+
 // What the save dialog is asked to show; all texts GBK, empty means "none given".
 struct SaveDialogRequest {
   std::string title;
@@ -46,6 +66,9 @@ class WindowPort {
   // once, raise nothing.
   virtual void setText(std::string_view control, std::string_view gbk) = 0;
   virtual bool isChecked(std::string_view control) = 0;
+  // The settings of a file dialog holder, to read and to update; nullptr
+  // when control names no such holder (a window without any has none).
+  virtual FileDialogState* fileDialog(std::string_view /*control*/) { return nullptr; }
   // Multi-line edit box: insert at the very end whatever the user selected,
   // scroll the end into view; not undoable, nothing added or removed.
   virtual void appendToEnd(std::string_view control, std::string_view gbk) = 0;
@@ -54,8 +77,13 @@ class WindowPort {
   // Modal for the whole application, OK only, no icon, no owner; returns
   // when the user has closed it.
   virtual void showMessageBox(std::string_view gbkText, std::string_view gbkTitle) = 0;
-  // Modal to the main window. The chosen full path (GBK), or nothing when
-  // the user cancelled or the dialog failed.
+  // The same box with the error icon, where the window can show one.
+  virtual void showErrorBox(std::string_view gbkText, std::string_view gbkTitle) {
+    showMessageBox(gbkText, gbkTitle);
+  }
+  // Modal to the main window; the keyboard focus goes back to the control
+  // that had it. The chosen full path (GBK), or nothing when the user
+  // cancelled or the dialog failed.
   virtual std::optional<std::string> showSaveDialog(const SaveDialogRequest& request) = 0;
   // Replaces the file at gbkPath with bytes, all or nothing. On failure the
   // old file stays whole and gbkReason says why, in the window's language.

@@ -1,8 +1,120 @@
 #include "output/save_results.h"
 
-namespace quenzar {
+#include <algorithm>
+#include <climits>
 
-void onSearchSaveClicked() {}  // being written
-void onTableSaveClicked() {}  // being written
+#include "app/control_names.h"
+#include "text/conversions.h"
+
+namespace quenzar {
+namespace {
+
+constexpr std::string_view kSaveFailedTitle = "\xb1\xa3\xb4\xe6\xbd\xe1\xb9\xfb";  // "保存结果"
+constexpr std::string_view kSaveFailedStart =
+    "\xce\xde\xb7\xa8\xb0\xd1\xbd\xe1\xb9\xfb\xb1\xa3\xb4\xe6\xb5\xbd\xce\xc4\xbc\xfe"
+    "\xa3\xba";                                                          // "无法把结果保存到文件："
+constexpr std::string_view kReasonLead = "\xd4\xad\xd2\xf2\xa3\xba";  // "原因："
+constexpr std::string_view kNoFileName =
+    "\xc3\xbb\xd3\xd0\xb8\xf8\xb3\xf6\xce\xc4\xbc\xfe\xc3\xfb";  // "没有给出文件名"
+constexpr std::string_view kLineEnd = "\r\n";
+
+// A GBK lead byte starts a double-byte character; the byte after it is its
+// trail byte, whatever its value. Trail bytes reach down to 0x40, so "|"
+// (0x7C) and "\" (0x5C) can be the second half of a character.
+bool isLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+
+bool isTrailingSpace(char byte) {
+  return byte == ' ' || byte == '\t' || byte == '\r' || byte == '\n' || byte == '\v' ||
+         byte == '\f';
+}
+
+// The parts between separators. White space and "|" lie below 0x40, so
+// neither can be a trail byte and the byte-wise trim and end test are safe.
+std::vector<std::string> splitAtSeparators(std::string_view gbkFilter) {
+  std::string text(gbkFilter);
+  while (!text.empty() && isTrailingSpace(text.back())) text.pop_back();
+  if (text.empty()) return {};
+  if (!text.ends_with("||")) text += "||";
+  std::vector<std::string> parts(1);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (isLeadByte(byte) && i + 1 < text.size()) {
+      parts.back() += text.substr(i, 2);
+      ++i;
+    } else if (byte == '|') {
+      parts.emplace_back();
+    } else {
+      parts.back() += text[i];
+    }
+  }
+  return parts;
+}
+
+void showSaveFailure(std::string_view gbkPath, std::string_view gbkReason) {
+  windowPort().showErrorBox(
+      joinText({kSaveFailedStart, kLineEnd, gbkPath, kLineEnd, kReasonLead, gbkReason}),
+      kSaveFailedTitle);
+}
+
+}  // namespace
+
+std::vector<std::pair<std::string, std::string>> splitFilterList(std::string_view gbkFilter) {
+  const std::vector<std::string> parts = splitAtSeparators(gbkFilter);
+  std::vector<std::pair<std::string, std::string>> pairs;
+  // The appended "||" guarantees an empty part after the last pattern.
+  for (std::size_t i = 0; i + 1 < parts.size() && !parts[i].empty(); i += 2) {
+    pairs.emplace_back(parts[i], parts[i + 1]);
+  }
+  return pairs;
+}
+
+SaveDialogRequest saveDialogRequest(const FileDialogState& settings) {
+  SaveDialogRequest request;
+  request.title = settings.title;
+  request.fileName = settings.fileName;
+  request.filters = splitFilterList(settings.filter);
+  if (!request.filters.empty()) {
+    // Counted from 1; a negative setting selects the first pair. Widened so
+    // that the largest setting cannot overflow.
+    const long long selected = std::max(settings.initialFilter, 0) + 1LL;
+    request.selectedFilter = static_cast<int>(std::min<long long>(selected, INT_MAX));
+  }
+  request.initialFolder = settings.initialFolder;
+  request.defaultExtension = settings.defaultExtension;
+  // Only the overwrite prompt means anything to a save dialog: requiring the
+  // file to exist would forbid saving to a new file, and the write itself
+  // reports a folder that does not exist.
+  request.overwritePrompt = settings.overwritePrompt;
+  return request;
+}
+
+bool openSaveDialog(FileDialogState& settings) {
+  std::optional<std::string> chosen = windowPort().showSaveDialog(saveDialogRequest(settings));
+  // A dialog that hands back no path has confirmed nothing.
+  if (!chosen || chosen->empty()) return false;
+  settings.fileName = std::move(*chosen);
+  return true;
+}
+
+bool writeBytesToFile(std::string_view gbkPath, std::string_view bytes, std::string& gbkReason) {
+  if (gbkPath.empty()) {
+    gbkReason = kNoFileName;
+    return false;
+  }
+  return windowPort().writeFile(gbkPath, bytes, gbkReason);
+}
+
+void saveResults() {
+  FileDialogState* dialog = windowPort().fileDialog(control::kFileDialog);
+  if (dialog == nullptr || !openSaveDialog(*dialog)) return;
+  // Read only now: the box may have been edited since the last run.
+  const std::string bytes = getText(control::kResults);
+  const std::string path = dialog->fileName;
+  std::string reason;
+  if (!writeBytesToFile(path, bytes, reason)) showSaveFailure(path, reason);
+}
+
+void onSearchSaveClicked() { saveResults(); }
+void onTableSaveClicked() { saveResults(); }
 
 }  // namespace quenzar

@@ -35,12 +35,19 @@ class FakeWindow : public WindowPort {
     if (onTextChanged) onTextChanged(std::string(control));
   }
   bool isChecked(std::string_view control) override { return checked[std::string(control)]; }
+  FileDialogState* fileDialog(std::string_view control) override {
+    auto found = fileDialogs.find(std::string(control));
+    return found == fileDialogs.end() ? nullptr : &found->second;
+  }
   void appendToEnd(std::string_view control, std::string_view gbkText) override {
     texts[std::string(control)] += gbkText;
     ++appends;
   }
   void showMessageBox(std::string_view gbkText, std::string_view gbkTitle) override {
-    messages.push_back({std::string(gbkText), std::string(gbkTitle)});
+    messages.push_back({std::string(gbkText), std::string(gbkTitle), false});
+  }
+  void showErrorBox(std::string_view gbkText, std::string_view gbkTitle) override {
+    messages.push_back({std::string(gbkText), std::string(gbkTitle), true});
   }
   std::optional<std::string> showSaveDialog(const SaveDialogRequest& request) override {
     dialogRequests.push_back(request);
@@ -61,6 +68,7 @@ class FakeWindow : public WindowPort {
 
   struct Message {
     std::string text, title;
+    bool error = false;  // shown with the error icon
   };
   struct Write {
     std::string path, bytes;
@@ -68,6 +76,7 @@ class FakeWindow : public WindowPort {
 
   std::map<std::string, std::string> texts;
   std::map<std::string, bool> checked;
+  std::map<std::string, FileDialogState> fileDialogs;
   std::map<std::string, int> textChanges;
   std::function<void(const std::string&)> onTextChanged;
   std::string title = gbk("Quenzar-单片机辅助工具");

@@ -1,6 +1,7 @@
 #include "app/qt/qt_window_port.h"
 
 #include <QAbstractButton>
+#include <QPointer>
 
 #include "app/qt/edit_box.h"
 #include "app/qt/gbk_text.h"
@@ -12,6 +13,22 @@ namespace {
 EditBox* editBoxOf(MainWindow& window, std::string_view name) {
   const BuiltControl* control = window.control(name);
   return control == nullptr ? nullptr : control->editBox;
+}
+
+FileDialogState gbkSettings(const FileDialogSettings& settings) {
+  auto gbk = [](std::string_view utf8) { return toGbk(fromUtf8(utf8)); };
+  return {.kind = settings.kind,
+          .title = gbk(settings.title),
+          .fileName = gbk(settings.fileName),
+          .filter = gbk(settings.filter),
+          .initialFilter = settings.initialFilter,
+          .initialFolder = gbk(settings.initialFolder),
+          .defaultExtension = gbk(settings.defaultExtension),
+          .createPrompt = settings.createPrompt,
+          .fileMustExist = settings.fileMustExist,
+          .overwritePrompt = settings.overwritePrompt,
+          .pathMustExist = settings.pathMustExist,
+          .keepCurrentFolder = settings.keepCurrentFolder};
 }
 
 }  // namespace
@@ -37,6 +54,14 @@ bool QtWindowPort::isChecked(std::string_view control) {
   return button != nullptr && button->isCheckable() && button->isChecked();
 }
 
+FileDialogState* QtWindowPort::fileDialog(std::string_view control) {
+  if (auto found = fileDialogs_.find(control); found != fileDialogs_.end()) return &found->second;
+  const BuiltControl* holder = window_.control(control);
+  if (holder == nullptr || holder->layout->fileDialog == nullptr) return nullptr;
+  return &fileDialogs_.emplace(std::string(control), gbkSettings(*holder->layout->fileDialog))
+              .first->second;
+}
+
 void QtWindowPort::appendToEnd(std::string_view control, std::string_view gbk) {
   if (EditBox* box = editBoxOf(window_, control)) box->appendToEnd(fromGbk(gbk));
 }
@@ -45,8 +70,17 @@ void QtWindowPort::showMessageBox(std::string_view gbkText, std::string_view gbk
   window_.desktop().showMessageBox(gbkText, gbkTitle, BoxIcon::none);
 }
 
+void QtWindowPort::showErrorBox(std::string_view gbkText, std::string_view gbkTitle) {
+  window_.desktop().showMessageBox(gbkText, gbkTitle, BoxIcon::error);
+}
+
 std::optional<std::string> QtWindowPort::showSaveDialog(const SaveDialogRequest& request) {
-  return window_.desktop().showSaveDialog(request);
+  // The dialog takes the focus; give it back to the control that had it
+  // (the save button, usually), unless that control is gone meanwhile.
+  const QPointer<QWidget> focused = window_.focusWidget();
+  std::optional<std::string> chosen = window_.desktop().showSaveDialog(request);
+  if (focused) focused->setFocus(Qt::OtherFocusReason);
+  return chosen;
 }
 
 bool QtWindowPort::writeFile(std::string_view gbkPath, std::string_view bytes,

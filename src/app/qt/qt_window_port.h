@@ -2,6 +2,9 @@
 // Control access on the real window: texts cross here between GBK bytes and
 // the widgets' Unicode; boxes, dialogs, files and the clock go to the desktop.
 
+#include <map>
+#include <string>
+
 #include "app/control_access.h"
 
 namespace quenzar {
@@ -15,9 +18,11 @@ class QtWindowPort : public WindowPort {
   std::string text(std::string_view control) override;
   void setText(std::string_view control, std::string_view gbk) override;
   bool isChecked(std::string_view control) override;
+  FileDialogState* fileDialog(std::string_view control) override;
   void appendToEnd(std::string_view control, std::string_view gbk) override;
 
   void showMessageBox(std::string_view gbkText, std::string_view gbkTitle) override;
+  void showErrorBox(std::string_view gbkText, std::string_view gbkTitle) override;
   std::optional<std::string> showSaveDialog(const SaveDialogRequest& request) override;
   bool writeFile(std::string_view gbkPath, std::string_view bytes,
                  std::string& gbkReason) override;
@@ -25,6 +30,9 @@ class QtWindowPort : public WindowPort {
 
  private:
   MainWindow& window_;
+  // The file dialog holders' settings in GBK, made from the layout when a
+  // handler first asks for them; the chosen paths live here with the window.
+  std::map<std::string, FileDialogState, std::less<>> fileDialogs_;
 };
 
 }  // namespace quenzar
