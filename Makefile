@@ -21,8 +21,10 @@ run: build
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Core throughput, then the two runs through the real window (offscreen).
 bench: build
 	@./$(BUILD)/bench/core_bench
+	@QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/run_bench
 
 # The window drawn on a virtual display, for the README: docs/window.png.
 window-shot: build

@@ -67,8 +67,8 @@ class WindowPort {
   virtual void setText(std::string_view control, std::string_view gbk) = 0;
   virtual bool isChecked(std::string_view control) = 0;
   // The settings of a file dialog holder, to read and to update; nullptr
-  // when control names no such holder (a window without any has none).
-  virtual FileDialogState* fileDialog(std::string_view /*control*/) { return nullptr; }
+  // when control names no such holder.
+  virtual FileDialogState* fileDialog(std::string_view control) = 0;
   // Multi-line edit box: insert at the very end whatever the user selected,
   // scroll the end into view; not undoable, nothing added or removed.
   virtual void appendToEnd(std::string_view control, std::string_view gbk) = 0;
@@ -77,10 +77,8 @@ class WindowPort {
   // Modal for the whole application, OK only, no icon, no owner; returns
   // when the user has closed it.
   virtual void showMessageBox(std::string_view gbkText, std::string_view gbkTitle) = 0;
-  // The same box with the error icon, where the window can show one.
-  virtual void showErrorBox(std::string_view gbkText, std::string_view gbkTitle) {
-    showMessageBox(gbkText, gbkTitle);
-  }
+  // The same box with the error icon.
+  virtual void showErrorBox(std::string_view gbkText, std::string_view gbkTitle) = 0;
   // Modal to the main window; the keyboard focus goes back to the control
   // that had it. The chosen full path (GBK), or nothing when the user
   // cancelled or the dialog failed.

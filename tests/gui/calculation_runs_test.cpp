@@ -85,8 +85,12 @@ TEST_F(SearchRun, OtherInputs) {
     click("开始计算");
     const auto lines = resultLines();
     ASSERT_EQ(row.lines, lines.size()) << row.name;
-    if (row.firstLine) EXPECT_EQ(gbk(row.firstLine), lines.front()) << row.name;
-    if (row.lastLine) EXPECT_EQ(gbk(row.lastLine), lines.back()) << row.name;
+    if (row.firstLine) {
+      EXPECT_EQ(gbk(row.firstLine), lines.front()) << row.name;
+    }
+    if (row.lastLine) {
+      EXPECT_EQ(gbk(row.lastLine), lines.back()) << row.name;
+    }
   }
   EXPECT_EQ(std::size(rows), desktop.boxes.size());
 }
@@ -153,7 +157,9 @@ TEST_F(TableRun, EachCountMode) {
     EXPECT_EQ(gbk(row.first), lines.front()) << row.mode;
     EXPECT_EQ(gbk(row.second), lines[1]) << row.mode;
     EXPECT_EQ(gbk(row.last), lines.back()) << row.mode;
-    if (row.bytes != 0) EXPECT_EQ(row.bytes, getText("编辑框1").size()) << row.mode;
+    if (row.bytes != 0) {
+      EXPECT_EQ(row.bytes, getText("编辑框1").size()) << row.mode;
+    }
     ASSERT_EQ(2u, log.titles.size()) << row.mode;
     EXPECT_EQ(gbk("正在计算定时器值为某值时输出的频率."), log.titles[0]);
   }
