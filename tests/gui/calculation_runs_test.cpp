@@ -48,8 +48,8 @@ TEST_F(SearchRun, DefaultInputs) {
   EXPECT_EQ(gbk("正在寻找24.5000MHz."), log.titles[10000]);
   EXPECT_EQ(gbk("完成，共花费了0秒！"), log.titles.back());
   ASSERT_EQ(1u, desktop.boxes.size());
-  EXPECT_EQ(gbk("完成，共花费了0秒！"), desktop.boxes[0].text);
-  EXPECT_EQ(gbk("花费时间"), desktop.boxes[0].title);
+  EXPECT_EQ(gbk("完成，共花费了0秒！"), desktop.boxes[0].gbkText);
+  EXPECT_EQ(gbk("花费时间"), desktop.boxes[0].gbkTitle);
   EXPECT_EQ(BoxIcon::none, desktop.boxes[0].icon);
   // The last crystal visited was held as 24.49999999999767; one more step
   // gave the value that ended the loop.
@@ -236,7 +236,7 @@ TEST_F(RunTimingWindow, CompletionTextsInTitleAndBox) {
     click("开始计算1");
     EXPECT_EQ(gbk(row.titleText), titleWhileBoxOpen) << row.name;
     ASSERT_EQ(1u, desktop.boxes.size()) << row.name;
-    EXPECT_EQ(gbk(row.boxText), desktop.boxes[0].text) << row.name;
+    EXPECT_EQ(gbk(row.boxText), desktop.boxes[0].gbkText) << row.name;
     // The completion title stays after the box has closed.
     EXPECT_EQ(gbk(row.titleText), getText(kMainWindow)) << row.name;
   }

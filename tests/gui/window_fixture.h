@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,18 +52,28 @@ struct ShownBox {
   BoxIcon icon;
 };
 
+// Message boxes are recorded and close at once (whileBoxOpen runs in
+// between); the dialog is cancelled; the clock reads from a queue, its last
+// time repeating.
 class RecordingDesktop : public Desktop {
  public:
   std::vector<ShownBox> boxes;
+  std::function<void()> whileBoxOpen;
+  std::deque<LocalTime> clock{LocalTime{2026, 12, 11, 12, 0, 0}};
 
   void showMessageBox(std::string_view text, std::string_view title, BoxIcon icon) override {
     boxes.push_back({std::string(text), std::string(title), icon});
+    if (whileBoxOpen) whileBoxOpen();
   }
   std::optional<std::string> showSaveDialog(const SaveDialogRequest&) override {
     return std::nullopt;
   }
   bool writeFile(std::string_view, std::string_view, std::string&) override { return false; }
-  LocalTime localTime() override { return {}; }
+  LocalTime localTime() override {
+    const LocalTime t = clock.front();
+    if (clock.size() > 1) clock.pop_front();
+    return t;
+  }
 };
 
 class WindowTest : public ::testing::Test {
