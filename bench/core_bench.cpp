@@ -4,8 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "calc/float_environment.h"
+#include "calc/result_line.h"
 #include "calc/timer_math.h"
-#include "text/conversions.h"
+#include "calc/window_created.h"
+#include "calc/working_variables.h"
+#include "text/format_number.h"
+#include "text/parse_number.h"
 
 namespace {
 

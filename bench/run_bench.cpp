@@ -26,7 +26,7 @@
 #include "app/qt/window_builder.h"
 #include "calc/crystal_search.h"
 #include "calc/output_table.h"
-#include "calc/timer_math.h"
+#include "calc/float_environment.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "calc/crystal_search.h"
 #include "calc/output_table.h"
-#include "calc/timer_math.h"
+#include "calc/window_created.h"
 #include "calc/tolerance_band.h"
 #include "output/save_results.h"
 

@@ -5,11 +5,15 @@
 
 #include "app/control_access.h"
 #include "app/control_names.h"
-#include "calc/extended_precision.h"
+#include "text/extended_precision.h"
+#include "calc/result_line.h"
 #include "calc/timer_math.h"
+#include "calc/working_variables.h"
 #include "output/results_output.h"
 #include "output/run_timing.h"
-#include "text/conversions.h"
+#include "text/format_number.h"
+#include "text/join_text.h"
+#include "text/parse_number.h"
 
 namespace quenzar {
 namespace {

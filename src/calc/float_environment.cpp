@@ -1,7 +1,7 @@
 #include <cfenv>
 #include <fpu_control.h>
 
-#include "calc/timer_math.h"
+#include "calc/float_environment.h"
 
 namespace quenzar {
 

@@ -7,26 +7,12 @@
 // Crystals are in MHz, times in microseconds, outputs in KHz.
 //
 // Every operation is computed with a 64-bit significand and each stored
-// result is then rounded to a double (see extended_precision.h); the order
-// and grouping below are part of the result, down to the last bit.
+// result is then rounded to a double (see text/extended_precision.h); the
+// order and grouping below are part of the result, down to the last bit.
 
 #include <cstdint>
-#include <string>
 
 namespace quenzar {
-
-// Working variables: global, zero at process start, written by the runs.
-extern double crystalMHz;
-extern double endCrystalMHz;
-extern double stepMHz;
-extern double lowerKHz;
-extern double upperKHz;
-extern double cycleUs;
-extern double periodUs;
-extern double outputKHz;
-extern std::uint8_t timerByte;
-extern std::int32_t timerCount;
-extern double runStartTime;  // date-time: days since 1899-12-30 00:00 local
 
 // The double nearest to 1e-7; isBelow compares with exactly its negation.
 inline constexpr double compareTolerance = 1e-7;
@@ -41,16 +27,5 @@ void computeOutput(double modulus, std::int32_t timerValue);
 // compared with the tolerance. A not-a-number difference makes both true.
 bool isAtMost(double a, double b);  // a - b <= 1e-7
 bool isBelow(double a, double b);   // a - b < -1e-7
-
-// "晶振频率:" crystal "MHz  定时器值:" value "  输出频率:" output "KHz\r\n", GBK.
-std::string formatResultLine(double crystalMHz, std::int32_t timerValue, double outputKHz);
-
-// Created handler of the main window.
-void onWindowCreated();
-
-// Puts the floating-point unit into the state the arithmetic relies on:
-// 64-bit significands, round to nearest (ties to even), every exception
-// masked. Called once at start-up, before any handler can run.
-void setFloatingPointState();
 
 }  // namespace quenzar

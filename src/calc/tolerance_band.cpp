@@ -2,8 +2,9 @@
 
 #include "app/control_access.h"
 #include "app/control_names.h"
-#include "calc/extended_precision.h"
-#include "text/conversions.h"
+#include "text/extended_precision.h"
+#include "text/format_number.h"
+#include "text/parse_number.h"
 
 namespace quenzar {
 

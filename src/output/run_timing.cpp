@@ -4,10 +4,11 @@
 #include <cmath>
 #include <string_view>
 
-#include "calc/extended_precision.h"
-#include "calc/timer_math.h"
+#include "text/extended_precision.h"
+#include "calc/working_variables.h"
 #include "output/results_output.h"
-#include "text/conversions.h"
+#include "text/format_number.h"
+#include "text/join_text.h"
 
 namespace quenzar {
 namespace {

@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "app/control_names.h"
-#include "text/conversions.h"
+#include "text/join_text.h"
 
 namespace quenzar {
 namespace {

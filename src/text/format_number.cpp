@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "calc/extended_precision.h"
-#include "text/conversions.h"
+#include "text/extended_precision.h"
+#include "text/format_number.h"
 #include "text/decimal_digits.h"
 
 namespace quenzar {

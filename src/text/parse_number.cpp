@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "text/conversions.h"
+#include "text/parse_number.h"
 #include "text/decimal_digits.h"
 
 namespace quenzar {

@@ -13,7 +13,9 @@
 #include <string>
 
 #include "support/big_unsigned.h"
-#include "text/conversions.h"
+#include "text/format_integer.h"
+#include "text/format_number.h"
+#include "text/parse_number.h"
 
 namespace quenzar {
 namespace {

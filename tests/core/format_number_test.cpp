@@ -5,7 +5,9 @@
 #include <limits>
 #include <string>
 
-#include "text/conversions.h"
+#include "text/format_integer.h"
+#include "text/format_number.h"
+#include "text/join_text.h"
 
 namespace quenzar {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "support/gbk.h"
-#include "text/conversions.h"
+#include "text/parse_number.h"
 
 namespace quenzar {
 namespace {

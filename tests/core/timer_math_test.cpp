@@ -5,7 +5,11 @@
 #include <cstdint>
 #include <limits>
 
+#include "calc/float_environment.h"
+#include "calc/result_line.h"
 #include "calc/timer_math.h"
+#include "calc/window_created.h"
+#include "calc/working_variables.h"
 #include "support/gbk.h"
 
 namespace quenzar {

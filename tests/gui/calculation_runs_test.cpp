@@ -9,6 +9,9 @@
 #include <QTimer>
 
 #include "app/qt/qt_desktop.h"
+#include "calc/result_line.h"
+#include "calc/timer_math.h"
+#include "calc/working_variables.h"
 #include "run_window_fixture.h"
 
 namespace quenzar::testing {

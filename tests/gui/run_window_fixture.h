@@ -17,7 +17,7 @@
 #include "app/qt/gbk_text.h"
 #include "app/qt/main_window.h"
 #include "app/qt/window_builder.h"
-#include "calc/timer_math.h"
+#include "calc/float_environment.h"
 #include "window_fixture.h"
 
 namespace quenzar::testing {

@@ -29,7 +29,7 @@
 #include "app/qt/main_window.h"
 #include "app/qt/qt_desktop.h"
 #include "app/qt/window_builder.h"
-#include "calc/timer_math.h"
+#include "calc/float_environment.h"
 
 namespace quenzar::testing {
 namespace {

@@ -13,7 +13,7 @@
 #include "app/qt/qt_desktop.h"
 #include "app/qt/window_builder.h"
 #include "app/startup.h"
-#include "calc/timer_math.h"
+#include "calc/float_environment.h"
 
 namespace quenzar {
 namespace {
