@@ -13,13 +13,10 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "app/control_access.h"
-#include "app/desktop.h"
-#include "app/handler_table.h"
 #include "app/main_window_layout.h"
 #include "app/qt/look.h"
 #include "app/qt/main_window.h"
@@ -27,46 +24,12 @@
 #include "calc/crystal_search.h"
 #include "calc/output_table.h"
 #include "calc/float_environment.h"
+#include "support/fake_controls.h"
+#include "support/fake_desktop.h"
 
 namespace {
 
 using namespace quenzar;
-
-// The completion box closes at once; the clock stands still.
-class SilentDesktop : public Desktop {
- public:
-  void showMessageBox(std::string_view, std::string_view, BoxIcon) override {}
-  std::optional<std::string> showSaveDialog(const SaveDialogRequest&) override { return {}; }
-  bool writeFile(std::string_view, std::string_view, std::string&) override { return false; }
-  LocalTime localTime() override { return {2026, 12, 11, 12, 0, 0}; }
-};
-
-// A window without widgets: texts in a map, appends onto a string.
-class TextOnlyWindow : public WindowPort {
- public:
-  std::map<std::string, std::string, std::less<>> texts;
-  std::map<std::string, bool, std::less<>> checked;
-  std::string text(std::string_view control) override {
-    auto it = texts.find(control);
-    return it == texts.end() ? std::string() : it->second;
-  }
-  void setText(std::string_view control, std::string_view gbk) override {
-    texts[std::string(control)] = gbk;
-  }
-  bool isChecked(std::string_view control) override {
-    auto it = checked.find(control);
-    return it != checked.end() && it->second;
-  }
-  void appendToEnd(std::string_view control, std::string_view gbk) override {
-    texts[std::string(control)] += gbk;
-  }
-  FileDialogState* fileDialog(std::string_view) override { return nullptr; }
-  void showMessageBox(std::string_view, std::string_view) override {}
-  void showErrorBox(std::string_view, std::string_view) override {}
-  std::optional<std::string> showSaveDialog(const SaveDialogRequest&) override { return {}; }
-  bool writeFile(std::string_view, std::string_view, std::string&) override { return false; }
-  LocalTime localTime() override { return {2026, 12, 11, 12, 0, 0}; }
-};
 
 // Best of a few runs, in milliseconds; prepare runs untimed before each.
 double bestOf(int runs, const std::function<void()>& work,
@@ -91,8 +54,9 @@ int main(int argc, char** argv) {
   setFloatingPointState();
   constexpr int kRuns = 5;
 
-  SilentDesktop desktop;
-  auto window = buildWindow(mainWindowLayout(), programHandlers(), desktop);
+  // The completion box closes at once; the clock stands still.
+  testing::FakeDesktop desktop;
+  auto window = buildWindow(mainWindowLayout());
   if (!window) return 1;
   QApplication::processEvents();
 
@@ -114,7 +78,7 @@ int main(int argc, char** argv) {
   const double oneCall = bestOf(
       kRuns,
       [&] {
-        windowPort().appendToEnd("编辑框1", tableText);
+        controls().appendToEnd("编辑框1", tableText);
         QApplication::processEvents();
       },
       [] {
@@ -122,15 +86,16 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
       });
 
-  // Pure computation, no widgets.
-  TextOnlyWindow textOnly;
-  textOnly.texts = {{"起始晶振", "23.5"}, {"结束晶振", "24.5"}, {"步进", "0.0001"},
-                    {"上限", "40.1"},     {"下限", "39.9"},     {"固定晶振", "24"}};
-  textOnly.checked = {{"方式2", true}};
-  attachWindowPort(&textOnly);
-  const double searchPure = bestOf(kRuns, onSearchStartClicked);
-  const double tablePure = bestOf(kRuns, onTableStartClicked);
-  attachWindowPort(nullptr);
+  // Pure computation: the same handlers on controls without widgets.
+  double searchPure = 0, tablePure = 0;
+  {
+    testing::FakeControls textOnly;
+    textOnly.texts = {{"起始晶振", "23.5"}, {"结束晶振", "24.5"}, {"步进", "0.0001"},
+                      {"上限", "40.1"},     {"下限", "39.9"},     {"固定晶振", "24"}};
+    textOnly.checked = {{"方式2", true}};
+    searchPure = bestOf(kRuns, onSearchStartClicked);
+    tablePure = bestOf(kRuns, onTableStartClicked);
+  }
 
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);

@@ -4,22 +4,24 @@
 
 namespace quenzar {
 namespace {
-WindowPort* attachedPort = nullptr;
+Controls* attached = nullptr;
+std::uint64_t generation = 0;
+}  // namespace
+
+void attachControls(Controls* window) {
+  attached = window;
+  if (window != nullptr) ++generation;
 }
 
-void attachWindowPort(WindowPort* port) { attachedPort = port; }
-
-WindowPort& windowPort() {
-  assert(attachedPort != nullptr && "a handler ran before the window existed");
-  return *attachedPort;
+Controls& controls() {
+  assert(attached != nullptr && "a handler ran before the window existed");
+  return *attached;
 }
 
-std::string getText(std::string_view control) { return windowPort().text(control); }
+std::uint64_t controlsGeneration() { return generation; }
 
-void setText(std::string_view control, std::string_view gbk) {
-  windowPort().setText(control, gbk);
-}
-
-bool isChecked(std::string_view control) { return windowPort().isChecked(control); }
+std::string getText(std::string_view control) { return controls().text(control); }
+void setText(std::string_view control, std::string_view gbk) { controls().setText(control, gbk); }
+bool isChecked(std::string_view control) { return controls().isChecked(control); }
 
 }  // namespace quenzar

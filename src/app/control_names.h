@@ -3,6 +3,11 @@
 
 #include <string_view>
 
+namespace quenzar {
+// The main window itself, as control access addresses it (its title).
+inline constexpr std::string_view kMainWindow = "主窗口";
+}  // namespace quenzar
+
 namespace quenzar::control {
 
 // Crystal search group

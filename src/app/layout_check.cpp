@@ -18,14 +18,14 @@ bool kindRaises(ControlKind kind, ControlEvent event) {
 }
 
 std::string checkBindings(std::string_view owner, ControlKind kind,
-                          std::span<const EventBinding> bindings, HandlerTable handlers) {
+                          std::span<const EventBinding> bindings) {
   for (const EventBinding& binding : bindings) {
-    if (findHandler(handlers, binding.handler) == nullptr) {
-      return std::string(owner) + ": no handler called " + std::string(binding.handler);
+    if (binding.handler == nullptr) {
+      return std::string(owner) + ": a binding without a handler procedure";
     }
     if (!kindRaises(kind, binding.event)) {
       return std::string(owner) + ": its kind never raises the event bound to " +
-             std::string(binding.handler);
+             std::string(binding.handlerName);
     }
   }
   return {};
@@ -45,9 +45,9 @@ bool reachesWindow(const WindowLayout& layout, const ControlLayout& control) {
 
 }  // namespace
 
-std::string checkLayout(const WindowLayout& layout, HandlerTable handlers) {
+std::string checkLayout(const WindowLayout& layout) {
   std::string problem =
-      checkBindings(layout.name, ControlKind::mainWindow, layout.bindings, handlers);
+      checkBindings(layout.name, ControlKind::mainWindow, layout.bindings);
   if (!problem.empty()) return problem;
 
   std::set<std::string_view> names{layout.name};
@@ -62,7 +62,7 @@ std::string checkLayout(const WindowLayout& layout, HandlerTable handlers) {
       if (parent->kind != ControlKind::groupBox) return name + ": parent is not a group box";
       if (!reachesWindow(layout, control)) return name + ": its parents form a ring";
     }
-    problem = checkBindings(control.name, control.kind, control.bindings, handlers);
+    problem = checkBindings(control.name, control.kind, control.bindings);
     if (!problem.empty()) return problem;
   }
   return {};

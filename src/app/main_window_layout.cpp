@@ -2,7 +2,12 @@
 
 #include <array>
 
-#include "app/control_access.h"
+#include "app/control_names.h"
+#include "calc/crystal_search.h"
+#include "calc/output_table.h"
+#include "calc/tolerance_band.h"
+#include "calc/window_created.h"
+#include "output/save_results.h"
 
 namespace quenzar {
 namespace {
@@ -31,11 +36,13 @@ constexpr EditBoxSettings kResultsBox{
     .typedCharacters = {},
 };
 
+// GBK, like every text the save works with.
 constexpr FileDialogSettings kSaveResultsDialog{
     .kind = 1,
-    .title = "保存结果",
-    .fileName = "找到的晶振频率和定时器值",
-    .filter = "文本文档|*.txt",
+    .title = "\xb1\xa3\xb4\xe6\xbd\xe1\xb9\xfb",  // "保存结果"
+    .fileName = "\xd5\xd2\xb5\xbd\xb5\xc4\xbe\xa7\xd5\xf1\xc6\xb5\xc2\xca\xba\xcd\xb6\xa8\xca\xb1"
+                "\xc6\xf7\xd6\xb5",              // "找到的晶振频率和定时器值"
+    .filter = "\xce\xc4\xb1\xbe\xce\xc4\xb5\xb5|*.txt",  // "文本文档|*.txt"
     .initialFilter = 0,
     .initialFolder = "d:\\",
     .defaultExtension = ".txt",
@@ -46,13 +53,15 @@ constexpr FileDialogSettings kSaveResultsDialog{
     .keepCurrentFolder = false,
 };
 
-constexpr std::array kWindowCreated{EventBinding{ControlEvent::created, "onWindowCreated"}};
-constexpr std::array kTableSave{EventBinding{ControlEvent::clicked, "onTableSaveClicked"}};
-constexpr std::array kTableStart{EventBinding{ControlEvent::clicked, "onTableStartClicked"}};
-constexpr std::array kErrorChanged{EventBinding{ControlEvent::textChanged, "onErrorChanged"}};
-constexpr std::array kCentreChanged{EventBinding{ControlEvent::textChanged, "onCentreChanged"}};
-constexpr std::array kSearchSave{EventBinding{ControlEvent::clicked, "onSearchSaveClicked"}};
-constexpr std::array kSearchStart{EventBinding{ControlEvent::clicked, "onSearchStartClicked"}};
+// The seven bindings: the window's created event, the two start buttons, the
+// two save buttons and the two band inputs.
+constexpr std::array kWindowCreated{QUENZAR_BIND(ControlEvent::created, onWindowCreated)};
+constexpr std::array kTableSave{QUENZAR_BIND(ControlEvent::clicked, onTableSaveClicked)};
+constexpr std::array kTableStart{QUENZAR_BIND(ControlEvent::clicked, onTableStartClicked)};
+constexpr std::array kErrorChanged{QUENZAR_BIND(ControlEvent::textChanged, onErrorChanged)};
+constexpr std::array kCentreChanged{QUENZAR_BIND(ControlEvent::textChanged, onCentreChanged)};
+constexpr std::array kSearchSave{QUENZAR_BIND(ControlEvent::clicked, onSearchSaveClicked)};
+constexpr std::array kSearchStart{QUENZAR_BIND(ControlEvent::clicked, onSearchStartClicked)};
 
 using K = ControlKind;
 

@@ -10,7 +10,8 @@
 //    last focusable entry comes first;
 //  - first focus: the first control of that Tab order.
 //
-// All texts are UTF-8 literals; they become GBK only at the control access edge.
+// Control texts are UTF-8 literals; they become GBK only at the control
+// access edge. The file dialog settings are GBK (below).
 
 #include <cstdint>
 #include <span>
@@ -35,10 +36,21 @@ enum class ControlEvent {
   textChanged,  // edit boxes: every user change, and once per setText
 };
 
+// Handlers take no arguments and return nothing; they read their inputs
+// from the controls and write their results back into them.
+using Handler = void (*)();
+
+// An event bound to the handler procedure itself; its name is kept beside
+// it for messages and tests. Write bindings with QUENZAR_BIND, which names
+// the procedure once, so a misspelt handler does not compile.
 struct EventBinding {
   ControlEvent event{};
-  std::string_view handler{};  // a name in the handler table
+  Handler handler = nullptr;
+  std::string_view handlerName{};
 };
+
+#define QUENZAR_BIND(event, procedure) \
+  ::quenzar::EventBinding { (event), &(procedure), #procedure }
 
 struct Rgb {
   std::uint8_t red, green, blue;
@@ -66,8 +78,10 @@ struct EditBoxSettings {
   std::string_view typedCharacters{};
 };
 
-// The settings of a save/open dialog holder. The file name is only the one
-// proposed first; the dialog's owner keeps the last chosen path at run time.
+// The settings of a save/open dialog holder, constant like the rest of the
+// layout. Unlike the other layout texts they are GBK bytes, the form in which
+// the save handler and the desktop take them. The file name is only the one
+// proposed first; the save keeps the last chosen path at run time.
 struct FileDialogSettings {
   int kind = 1;  // 1 save, 0 open
   std::string_view title{};

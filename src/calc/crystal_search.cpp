@@ -10,7 +10,7 @@
 #include "calc/timer_math.h"
 #include "calc/working_variables.h"
 #include "output/results_output.h"
-#include "output/run_timing.h"
+#include "output/run_report.h"
 #include "text/format_number.h"
 #include "text/join_text.h"
 #include "text/parse_number.h"

@@ -9,7 +9,7 @@
 #include "calc/timer_math.h"
 #include "calc/working_variables.h"
 #include "output/results_output.h"
-#include "output/run_timing.h"
+#include "output/run_report.h"
 #include "text/parse_number.h"
 
 namespace quenzar {

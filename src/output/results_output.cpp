@@ -7,7 +7,7 @@ namespace quenzar {
 
 void clearResults() { setText(control::kResults, ""); }
 
-void appendResults(std::string_view gbkText) { windowPort().appendToEnd(control::kResults, gbkText); }
+void appendResults(std::string_view gbkText) { controls().appendToEnd(control::kResults, gbkText); }
 
 void setProgressTitle(std::string_view gbkText) { setText(kMainWindow, gbkText); }
 

@@ -5,8 +5,6 @@
 #include <string_view>
 
 #include "text/extended_precision.h"
-#include "calc/working_variables.h"
-#include "output/results_output.h"
 #include "text/format_number.h"
 #include "text/join_text.h"
 
@@ -16,7 +14,6 @@ namespace {
 constexpr std::string_view kCompletionStart =
     "\xcd\xea\xb3\xc9\xa3\xac\xb9\xb2\xbb\xa8\xb7\xd1\xc1\xcb";  // "完成，共花费了"
 constexpr std::string_view kCompletionEnd = "\xc3\xeb\xa3\xa1";  // "秒！"
-constexpr std::string_view kRunTimeTitle = "\xbb\xa8\xb7\xd1\xca\xb1\xbc\xe4";  // "花费时间"
 
 constexpr double kSecondsPerDay = 86400.0;
 // 0.5 / 86400: half a second in days, so that a span of whole seconds that
@@ -49,8 +46,6 @@ double toDateTime(const LocalTime& t) {
   return extended::sum(static_cast<double>(days), extended::quotient(seconds, kSecondsPerDay));
 }
 
-double readClock() { return toDateTime(windowPort().localTime()); }
-
 double elapsedSeconds(double later, double earlier) {
   if (later == earlier) return 0.0;
   const double l = std::clamp(later, kFirstDay, kLastDay);
@@ -61,13 +56,6 @@ double elapsedSeconds(double later, double earlier) {
 
 std::string formatCompletionText(double seconds) {
   return joinText({kCompletionStart, formatReal(seconds), kCompletionEnd});
-}
-
-void reportRunTime() {
-  const double titleSeconds = elapsedSeconds(readClock(), runStartTime);
-  setProgressTitle(formatCompletionText(titleSeconds));
-  const double boxSeconds = elapsedSeconds(readClock(), runStartTime);
-  windowPort().showMessageBox(formatCompletionText(boxSeconds), kRunTimeTitle);
 }
 
 }  // namespace quenzar

@@ -1,9 +1,14 @@
 #include "output/save_results.h"
 
-#include <algorithm>
-#include <climits>
+#include <cstdint>
+#include <optional>
+#include <utility>
 
+#include "app/control_access.h"
 #include "app/control_names.h"
+#include "app/desktop.h"
+#include "app/main_window_layout.h"
+#include "output/save_dialog_request.h"
 #include "text/join_text.h"
 
 namespace quenzar {
@@ -18,81 +23,34 @@ constexpr std::string_view kNoFileName =
     "\xc3\xbb\xd3\xd0\xb8\xf8\xb3\xf6\xce\xc4\xbc\xfe\xc3\xfb";  // "没有给出文件名"
 constexpr std::string_view kLineEnd = "\r\n";
 
-// A GBK lead byte starts a double-byte character; the byte after it is its
-// trail byte, whatever its value. Trail bytes reach down to 0x40, so "|"
-// (0x7C) and "\" (0x5C) can be the second half of a character.
-bool isLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
-
-bool isTrailingSpace(char byte) {
-  return byte == ' ' || byte == '\t' || byte == '\r' || byte == '\n' || byte == '\v' ||
-         byte == '\f';
-}
-
-// The parts between separators. White space and "|" lie below 0x40, so
-// neither can be a trail byte and the byte-wise trim and end test are safe.
-std::vector<std::string> splitAtSeparators(std::string_view gbkFilter) {
-  std::string text(gbkFilter);
-  while (!text.empty() && isTrailingSpace(text.back())) text.pop_back();
-  if (text.empty()) return {};
-  if (!text.ends_with("||")) text += "||";
-  std::vector<std::string> parts(1);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (isLeadByte(byte) && i + 1 < text.size()) {
-      parts.back() += text.substr(i, 2);
-      ++i;
-    } else if (byte == '|') {
-      parts.emplace_back();
-    } else {
-      parts.back() += text[i];
-    }
-  }
-  return parts;
-}
+// The one piece of running state of the dialog: the full path last chosen,
+// and the window it was chosen in. The system has one dialog holder, whose
+// path both save buttons share; a new window starts from the layout's name.
+struct ChosenPath {
+  std::uint64_t window = 0;
+  std::string gbkPath;
+};
+std::optional<ChosenPath> lastChosen;
 
 void showSaveFailure(std::string_view gbkPath, std::string_view gbkReason) {
-  windowPort().showErrorBox(
+  desktop().showMessageBox(
       joinText({kSaveFailedStart, kLineEnd, gbkPath, kLineEnd, kReasonLead, gbkReason}),
-      kSaveFailedTitle);
+      kSaveFailedTitle, BoxIcon::error);
 }
 
 }  // namespace
 
-std::vector<std::pair<std::string, std::string>> splitFilterList(std::string_view gbkFilter) {
-  const std::vector<std::string> parts = splitAtSeparators(gbkFilter);
-  std::vector<std::pair<std::string, std::string>> pairs;
-  // The appended "||" guarantees an empty part after the last pattern.
-  for (std::size_t i = 0; i + 1 < parts.size() && !parts[i].empty(); i += 2) {
-    pairs.emplace_back(parts[i], parts[i + 1]);
-  }
-  return pairs;
+std::string dialogFileName(const FileDialogSettings& settings) {
+  if (lastChosen && lastChosen->window == controlsGeneration()) return lastChosen->gbkPath;
+  return std::string(settings.fileName);
 }
 
-SaveDialogRequest saveDialogRequest(const FileDialogState& settings) {
-  SaveDialogRequest request;
-  request.title = settings.title;
-  request.fileName = settings.fileName;
-  request.filters = splitFilterList(settings.filter);
-  if (!request.filters.empty()) {
-    // Counted from 1; a negative setting selects the first pair. Widened so
-    // that the largest setting cannot overflow.
-    const long long selected = std::max(settings.initialFilter, 0) + 1LL;
-    request.selectedFilter = static_cast<int>(std::min<long long>(selected, INT_MAX));
-  }
-  request.initialFolder = settings.initialFolder;
-  request.defaultExtension = settings.defaultExtension;
-  // Only the overwrite prompt means anything to a save dialog: requiring the
-  // file to exist would forbid saving to a new file, and the write itself
-  // reports a folder that does not exist.
-  request.overwritePrompt = settings.overwritePrompt;
-  return request;
-}
-
-bool openSaveDialog(FileDialogState& settings) {
-  std::optional<std::string> chosen = windowPort().showSaveDialog(saveDialogRequest(settings));
+bool openSaveDialog(const FileDialogSettings& settings) {
+  std::optional<std::string> chosen =
+      desktop().showSaveDialog(saveDialogRequest(settings, dialogFileName(settings)));
   // A dialog that hands back no path has confirmed nothing.
   if (!chosen || chosen->empty()) return false;
-  settings.fileName = std::move(*chosen);
+  lastChosen = ChosenPath{controlsGeneration(), std::move(*chosen)};
   return true;
 }
 
@@ -101,15 +59,17 @@ bool writeBytesToFile(std::string_view gbkPath, std::string_view bytes, std::str
     gbkReason = kNoFileName;
     return false;
   }
-  return windowPort().writeFile(gbkPath, bytes, gbkReason);
+  return desktop().writeFile(gbkPath, bytes, gbkReason);
 }
 
 void saveResults() {
-  FileDialogState* dialog = windowPort().fileDialog(control::kFileDialog);
-  if (dialog == nullptr || !openSaveDialog(*dialog)) return;
+  const ControlLayout* holder = findControl(mainWindowLayout(), control::kFileDialog);
+  if (holder == nullptr || holder->fileDialog == nullptr) return;
+  const FileDialogSettings& settings = *holder->fileDialog;
+  if (!openSaveDialog(settings)) return;
   // Read only now: the box may have been edited since the last run.
   const std::string bytes = getText(control::kResults);
-  const std::string path = dialog->fileName;
+  const std::string path = dialogFileName(settings);
   std::string reason;
   if (!writeBytesToFile(path, bytes, reason)) showSaveFailure(path, reason);
 }

@@ -7,10 +7,8 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
-#include "app/control_access.h"
+#include "app/window_layout.h"
 
 namespace quenzar {
 
@@ -23,20 +21,14 @@ void onTableSaveClicked();
 // the reason; a cancelled dialog changes nothing and shows nothing.
 void saveResults();
 
-// The (description, pattern) pairs of a filter setting, GBK bytes:
-// white space at the end is dropped, "||" is appended unless the text
-// already ends so, and the text is split at every "|" byte that is not the
-// trail byte of a double-byte character. Pairs are read until an empty
-// description. An empty setting gives no pairs.
-std::vector<std::pair<std::string, std::string>> splitFilterList(std::string_view gbkFilter);
-
-// What the dialog of a file dialog holder is asked to show.
-SaveDialogRequest saveDialogRequest(const FileDialogState& settings);
+// The file name setting of a dialog holder in the window now attached: the
+// full path last chosen in this window, or else the layout's proposed name.
+std::string dialogFileName(const FileDialogSettings& settings);
 
 // Shows the dialog of a file dialog holder. True when the user confirmed a
-// file; then settings.fileName holds the chosen full path. Otherwise the
-// settings are left as they were.
-bool openSaveDialog(FileDialogState& settings);
+// file; then dialogFileName gives the chosen full path. Otherwise nothing
+// changes.
+bool openSaveDialog(const FileDialogSettings& settings);
 
 // Replaces the file at gbkPath with bytes, all or nothing. False, with the
 // reason in gbkReason, when the path is empty or the file could not be

@@ -250,7 +250,8 @@ TEST_F(RunTimingWindow, CompletionTextsInTitleAndBox) {
 TEST(RunTimingRealBox, ShowsTheCompletionBoxAndReturnsWhenClosed) {
   setFloatingPointState();
   QtDesktop desktop;
-  auto window = buildWindow(mainWindowLayout(), programHandlers(), desktop);
+  attachDesktop(&desktop);
+  auto window = buildWindow(mainWindowLayout());
   ASSERT_NE(window, nullptr);
   QString seenTitle, seenText;
   QMessageBox::Icon seenIcon = QMessageBox::Warning;
@@ -273,6 +274,7 @@ TEST(RunTimingRealBox, ShowsTheCompletionBoxAndReturnsWhenClosed) {
   EXPECT_TRUE(seenModal);
   EXPECT_EQ(1, buttons);
   EXPECT_EQ(nullptr, QApplication::activeModalWidget());
+  attachDesktop(nullptr);
 }
 
 using BandUpdate = RunWindowTest;

@@ -84,15 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(WindowTest, HandlerSeesTheNewTextInsideSetText) {
   // onErrorChanged runs nested in setText, after the text is in place.
   static std::string seen;
-  static const HandlerEntry handlers[] = {{"onWindowCreated", +[] {}},
-                                          {"onSearchStartClicked", +[] {}},
-                                          {"onSearchSaveClicked", +[] {}},
-                                          {"onTableStartClicked", +[] {}},
-                                          {"onTableSaveClicked", +[] {}},
-                                          {"onErrorChanged", +[] { seen = getText("误差"); }},
-                                          {"onCentreChanged", +[] {}}};
   window.reset();
-  window = buildWindow(mainWindowLayout(), handlers, desktop);
+  window = buildWindow(mainWindowLayout(), +[](const EventBinding& binding) {
+    if (binding.handlerName == "onErrorChanged") seen = getText("误差");
+  });
   seen.clear();
   setText("误差", "0.5");
   EXPECT_EQ(seen, "0.5");
@@ -125,8 +120,8 @@ TEST_F(WindowTest, AppendGoesToTheVeryEndAndCannotBeUndone) {
   QTest::keyClicks(box, "typed");
   box->selectAll();  // the user's selection is left alone, not replaced
   handlerLog().clear();
-  windowPort().appendToEnd("编辑框1", "line 1\r\n");
-  windowPort().appendToEnd("编辑框1", "line 2\r\n");
+  controls().appendToEnd("编辑框1", "line 1\r\n");
+  controls().appendToEnd("编辑框1", "line 2\r\n");
   EXPECT_EQ(getText("编辑框1"), "typedline 1\r\nline 2\r\n");
   QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(getText("编辑框1"), "typedline 1\r\nline 2\r\n");
@@ -135,7 +130,7 @@ TEST_F(WindowTest, AppendGoesToTheVeryEndAndCannotBeUndone) {
 }
 
 TEST_F(WindowTest, ClearingTheResultsBoxRaisesOneEventAndEmptiesIt) {
-  windowPort().appendToEnd("编辑框1", "a\r\nb\r\n");
+  controls().appendToEnd("编辑框1", "a\r\nb\r\n");
   setText("编辑框1", "");
   EXPECT_EQ(getText("编辑框1"), "");
   setText("编辑框1", "x\r\ny");

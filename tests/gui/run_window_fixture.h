@@ -1,5 +1,5 @@
 #pragma once
-// A fresh window per test with the program's own handlers and the recording
+// A fresh window per test with the program's own handlers and the fake
 // desktop: message boxes close themselves, the clock reads from a queue.
 
 #include <gtest/gtest.h>
@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "app/control_access.h"
-#include "app/handler_table.h"
 #include "app/main_window_layout.h"
 #include "app/qt/gbk_text.h"
 #include "app/qt/main_window.h"
@@ -26,11 +25,10 @@ class RunWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     setFloatingPointState();
-    window = buildWindow(mainWindowLayout(), programHandlers(), desktop);
+    window = buildWindow(mainWindowLayout());
     ASSERT_NE(window, nullptr);
   }
 
-  static std::string gbk(const char* utf8) { return toGbk(QString::fromUtf8(utf8)); }
   QLineEdit* lineEdit(std::string_view name) const {
     return qobject_cast<QLineEdit*>(window->widget(name));
   }
@@ -49,7 +47,7 @@ class RunWindowTest : public ::testing::Test {
     return lines;
   }
 
-  RecordingDesktop desktop;
+  FakeDesktop desktop;
   std::unique_ptr<MainWindow> window;
 };
 

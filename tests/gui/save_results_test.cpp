@@ -18,51 +18,28 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
-#include <deque>
 #include <functional>
 #include <memory>
 
 #include "app/control_access.h"
-#include "app/handler_table.h"
 #include "app/main_window_layout.h"
 #include "app/qt/gbk_text.h"
 #include "app/qt/main_window.h"
 #include "app/qt/qt_desktop.h"
 #include "app/qt/window_builder.h"
 #include "calc/float_environment.h"
+#include "output/save_results.h"
+#include "support/fake_desktop.h"
+#include "support/gbk.h"
 
 namespace quenzar::testing {
 namespace {
 
-// The real desktop's disk and clock; message boxes are recorded, and the
-// dialog, unless realDialog is set, records its request and answers from
-// a queue (nothing queued is a cancel).
-class SaveDesktop : public QtDesktop {
- public:
-  struct Box {
-    std::string text, title;
-    BoxIcon icon;
-  };
-  std::vector<Box> boxes;
-  std::vector<SaveDialogRequest> requests;
-  std::deque<std::optional<std::string>> answers;
-  bool realDialog = false;
-
-  void showMessageBox(std::string_view text, std::string_view title, BoxIcon icon) override {
-    boxes.push_back({std::string(text), std::string(title), icon});
-  }
-  std::optional<std::string> showSaveDialog(const SaveDialogRequest& request) override {
-    if (realDialog) return QtDesktop::showSaveDialog(request);
-    requests.push_back(request);
-    if (answers.empty()) return std::nullopt;
-    std::optional<std::string> answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-};
-
-std::string gbk(const QString& text) { return toGbk(text); }
-std::string gbk(const char* utf8) { return toGbk(QString::fromUtf8(utf8)); }
+// Expected texts through the independent converter of the test support.
+std::string gbk(const char* utf8) { return ::quenzar::testing::gbk(std::string_view(utf8)); }
+std::string gbk(const QString& text) {
+  return ::quenzar::testing::gbk(std::string_view(text.toStdString()));
+}
 
 std::string readFile(const QString& path) {
   QFile file(path);
@@ -89,7 +66,8 @@ class SaveResultsTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(folder.isValid());
     setFloatingPointState();
-    window = buildWindow(mainWindowLayout(), programHandlers(), desktop);
+    desktop.realFiles = &realDesktop;
+    window = buildWindow(mainWindowLayout());
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   }
@@ -110,7 +88,8 @@ class SaveResultsTest : public ::testing::Test {
   }
 
   QTemporaryDir folder;
-  SaveDesktop desktop;
+  QtDesktop realDesktop;  // the disk, and the dialog where a test asks for it
+  FakeDesktop desktop;
   std::unique_ptr<MainWindow> window;
 };
 
@@ -200,7 +179,7 @@ TEST_F(SaveResultsTest, DialogShowsTheSettingsAndProposesTheLastPathFromEitherBu
 
   // The path belongs to this window: a new one proposes the layout's name.
   window.reset();
-  window = buildWindow(mainWindowLayout(), programHandlers(), desktop);
+  window = buildWindow(mainWindowLayout());
   ASSERT_NE(window, nullptr);
   save("保存结果", std::nullopt);
   EXPECT_EQ(gbk("找到的晶振频率和定时器值"), desktop.requests.back().fileName);
@@ -235,8 +214,8 @@ TEST_F(SaveResultsTest, UnwritableTargetKeepsTheOldFileAndSaysWhy) {
     save("保存结果", row.target);
     ASSERT_EQ(1u, desktop.boxes.size());
     EXPECT_EQ(gbk("无法把结果保存到文件：\r\n") + gbk(row.target) + gbk("\r\n原因：") + gbk(row.reason),
-              desktop.boxes[0].text);
-    EXPECT_EQ(gbk("保存结果"), desktop.boxes[0].title);
+              desktop.boxes[0].gbkText);
+    EXPECT_EQ(gbk("保存结果"), desktop.boxes[0].gbkTitle);
     EXPECT_EQ(BoxIcon::error, desktop.boxes[0].icon);
     EXPECT_EQ(before, entries());  // nothing created, no temporary file left
   }
@@ -256,7 +235,7 @@ TEST_F(SaveResultsTest, FolderWithoutWritePermissionKeepsTheOldFile) {
   QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   EXPECT_EQ("old results\r\n", readFile(locked + "/results.txt"));
   ASSERT_EQ(1u, desktop.boxes.size());
-  EXPECT_NE(std::string::npos, desktop.boxes[0].text.find(gbk(locked + "/results.txt")));
+  EXPECT_NE(std::string::npos, desktop.boxes[0].gbkText.find(gbk(locked + "/results.txt")));
 }
 
 // Runs check on the topmost modal widget once it is of type W and the active
@@ -292,7 +271,7 @@ void confirm(QFileDialog* dialog) {
 
 TEST_F(SaveResultsTest, RealDialogAsksBeforeReplacingAnExistingFile) {
   QApplication::setAttribute(Qt::AA_DontUseNativeDialogs, true);
-  desktop.realDialog = true;
+  desktop.realDialog = &realDesktop;
   const QString target = path(QString::fromUtf8("结果.txt"));
   writeFileDirectly(target, "old results that are longer than the new ones\r\n");
   setText("编辑框1", gbk("晶振频率:24.0000MHz\r\n"));
@@ -332,7 +311,7 @@ TEST_F(SaveResultsTest, RealDialogAsksBeforeReplacingAnExistingFile) {
   EXPECT_TRUE(dialogSeen);
   EXPECT_TRUE(overwriteAsked);
   EXPECT_EQ(gbk("晶振频率:24.0000MHz\r\n"), readFile(target));
-  EXPECT_EQ(gbk(target), windowPort().fileDialog("通用对话框1")->fileName);
+  EXPECT_EQ(gbk(target), dialogFileName(*findControl(mainWindowLayout(), "通用对话框1")->fileDialog));
   EXPECT_EQ(button, window->focusWidget());
 
   // From the other button the dialog opens on the remembered file; a new

@@ -3,7 +3,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
-#include <array>
 
 #include "app/qt/application.h"
 #include "app/qt/qt_desktop.h"
@@ -13,8 +12,7 @@ namespace quenzar::testing {
 namespace {
 
 std::string fatalText(const char* message) {
-  return toGbk(QString::fromUtf8("运行时出错!\r\n\r\n错误信息：") + QString::fromUtf8(message) +
-               "\r\n");
+  return gbk(std::string("运行时出错!\r\n\r\n错误信息：") + message + "\r\n");
 }
 
 bool anyWindowVisible() {
@@ -29,7 +27,8 @@ int createdRuns = 0;
 bool createdWhileVisible = false;
 std::string upperAtCreation;
 
-void noteCreated() {
+void noteCreated(const EventBinding& binding) {
+  if (binding.handlerName != "onWindowCreated") return recordHandler(binding);
   ++createdRuns;
   upperAtCreation = getText("上限");
   for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -45,15 +44,12 @@ class StartupTest : public ::testing::Test {
     createdRuns = 0;
     createdWhileVisible = false;
     upperAtCreation.clear();
-    std::copy(std::begin(kRecordingHandlers), std::end(kRecordingHandlers), handlers.begin());
-    handlers[0] = {"onWindowCreated", &noteCreated};
     setup.layout = &mainWindowLayout();
-    setup.handlers = handlers;
+    setup.call = noteCreated;
     setup.desktop = &desktop;
   }
 
-  std::array<HandlerEntry, 7> handlers{};
-  RecordingDesktop desktop;
+  FakeDesktop desktop;
   ShellSetup setup;
 };
 
@@ -82,7 +78,7 @@ TEST_F(StartupTest, BrokenLayoutIsFatalWithMinusOne) {
   EXPECT_EQ(runShell(setup), -1);
   ASSERT_EQ(desktop.boxes.size(), 1u);
   EXPECT_EQ(desktop.boxes[0].gbkText, fatalText("载入窗口模板数据段出错!"));
-  EXPECT_EQ(desktop.boxes[0].gbkTitle, toGbk(QString::fromUtf8("错误")));
+  EXPECT_EQ(desktop.boxes[0].gbkTitle, gbk("错误"));
   EXPECT_EQ(desktop.boxes[0].icon, BoxIcon::error);
   EXPECT_EQ(createdRuns, 0);
 }
@@ -116,8 +112,7 @@ TEST(RealDesktop, FatalBoxIsACriticalBoxWithTitleAndTextClosedByOk) {
     ownerless = box->parentWidget() == nullptr;
     box->button(QMessageBox::Ok)->click();
   });
-  QtDesktop().showMessageBox(fatalText("载入启动窗口失败"), toGbk(QString::fromUtf8("错误")),
-                             BoxIcon::error);
+  QtDesktop().showMessageBox(fatalText("载入启动窗口失败"), gbk("错误"), BoxIcon::error);
   EXPECT_EQ(title, QString::fromUtf8("错误"));
   EXPECT_EQ(text, QString::fromUtf8("运行时出错!\n\n错误信息：载入启动窗口失败"));
   EXPECT_EQ(icon, QMessageBox::Critical);

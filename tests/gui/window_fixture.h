@@ -1,7 +1,7 @@
 #pragma once
 // A fresh main window per test, built from the program's own layout with
-// handlers that only record that they ran, and a desktop that records boxes
-// instead of showing them.
+// bound handlers that only record that they ran, and the fake desktop that
+// records boxes instead of showing them.
 
 #include <gtest/gtest.h>
 
@@ -10,18 +10,18 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <deque>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/desktop.h"
+#include "app/control_names.h"
 #include "app/main_window_layout.h"
 #include "app/qt/edit_box.h"
 #include "app/qt/gbk_text.h"
 #include "app/qt/main_window.h"
 #include "app/qt/window_builder.h"
+#include "support/fake_desktop.h"
+#include "support/gbk.h"
 
 namespace quenzar::testing {
 
@@ -37,50 +37,16 @@ inline int runsOf(std::string_view handler) {
   return runs;
 }
 
-inline const HandlerEntry kRecordingHandlers[] = {
-    {"onWindowCreated", +[] { handlerLog().push_back("onWindowCreated"); }},
-    {"onSearchStartClicked", +[] { handlerLog().push_back("onSearchStartClicked"); }},
-    {"onSearchSaveClicked", +[] { handlerLog().push_back("onSearchSaveClicked"); }},
-    {"onTableStartClicked", +[] { handlerLog().push_back("onTableStartClicked"); }},
-    {"onTableSaveClicked", +[] { handlerLog().push_back("onTableSaveClicked"); }},
-    {"onErrorChanged", +[] { handlerLog().push_back("onErrorChanged"); }},
-    {"onCentreChanged", +[] { handlerLog().push_back("onCentreChanged"); }},
-};
-
-struct ShownBox {
-  std::string gbkText, gbkTitle;
-  BoxIcon icon;
-};
-
-// Message boxes are recorded and close at once (whileBoxOpen runs in
-// between); the dialog is cancelled; the clock reads from a queue, its last
-// time repeating.
-class RecordingDesktop : public Desktop {
- public:
-  std::vector<ShownBox> boxes;
-  std::function<void()> whileBoxOpen;
-  std::deque<LocalTime> clock{LocalTime{2026, 12, 11, 12, 0, 0}};
-
-  void showMessageBox(std::string_view text, std::string_view title, BoxIcon icon) override {
-    boxes.push_back({std::string(text), std::string(title), icon});
-    if (whileBoxOpen) whileBoxOpen();
-  }
-  std::optional<std::string> showSaveDialog(const SaveDialogRequest&) override {
-    return std::nullopt;
-  }
-  bool writeFile(std::string_view, std::string_view, std::string&) override { return false; }
-  LocalTime localTime() override {
-    const LocalTime t = clock.front();
-    if (clock.size() > 1) clock.pop_front();
-    return t;
-  }
-};
+// In place of calling a bound handler: note its name.
+inline void recordHandler(const EventBinding& binding) {
+  handlerLog().emplace_back(binding.handlerName);
+}
 
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     handlerLog().clear();
-    window = buildWindow(mainWindowLayout(), kRecordingHandlers, desktop);
+    window = buildWindow(mainWindowLayout(), recordHandler);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     handlerLog().clear();
@@ -102,9 +68,7 @@ class WindowTest : public ::testing::Test {
     QWidget* focused = QApplication::focusWidget();
     return focused == nullptr ? "(none)" : focused->objectName().toStdString();
   }
-  static std::string gbk(const char* utf8) { return toGbk(QString::fromUtf8(utf8)); }
-
-  RecordingDesktop desktop;
+  FakeDesktop desktop;
   std::unique_ptr<MainWindow> window;
 };
 

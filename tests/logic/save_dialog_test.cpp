@@ -5,13 +5,18 @@
 
 #include <climits>
 
+#include "app/main_window_layout.h"
+
+#include "output/save_dialog_request.h"
 #include "output/save_results.h"
-#include "support/fake_window.h"
+#include "support/fake_controls.h"
+#include "support/fake_desktop.h"
 
 namespace quenzar {
 namespace {
 
-using testing::FakeWindow;
+using testing::FakeControls;
+using testing::FakeDesktop;
 using testing::gbk;
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
@@ -43,15 +48,17 @@ TEST(SaveDialogFilters, SplitAtBarsThatAreNoTrailBytes) {
 }
 
 TEST(SaveDialogRequest, CarriesTheSettingsAndSelectsFromOne) {
-  FileDialogState settings{.title = gbk("保存结果"),
-                           .fileName = gbk("找到的晶振频率和定时器值"),
-                           .filter = gbk("文本文档|*.txt"),
-                           .initialFolder = "d:\\",
-                           .defaultExtension = ".txt",
-                           .fileMustExist = true,
-                           .overwritePrompt = true,
-                           .pathMustExist = true};
-  const SaveDialogRequest request = saveDialogRequest(settings);
+  const std::string title = gbk("保存结果"), proposed = gbk("找到的晶振频率和定时器值"),
+                    filter = gbk("文本文档|*.txt");
+  FileDialogSettings settings{.title = title,
+                              .fileName = proposed,
+                              .filter = filter,
+                              .initialFolder = "d:\\",
+                              .defaultExtension = ".txt",
+                              .fileMustExist = true,
+                              .overwritePrompt = true,
+                              .pathMustExist = true};
+  const SaveDialogRequest request = saveDialogRequest(settings, settings.fileName);
   EXPECT_EQ(gbk("保存结果"), request.title);
   EXPECT_EQ(gbk("找到的晶振频率和定时器值"), request.fileName);
   EXPECT_EQ((Pairs{{gbk("文本文档"), "*.txt"}}), request.filters);
@@ -75,49 +82,62 @@ TEST(SaveDialogRequest, CarriesTheSettingsAndSelectsFromOne) {
   for (const Row& row : rows) {
     settings.filter = row.filter;
     settings.initialFilter = row.initialFilter;
-    EXPECT_EQ(row.selected, saveDialogRequest(settings).selectedFilter) << row.name;
+    EXPECT_EQ(row.selected, saveDialogRequest(settings, "").selectedFilter) << row.name;
   }
 }
 
-class SaveResultsOnFakeWindow : public ::testing::Test {
+// The settings of 通用对话框1, as the save handler finds them in the layout.
+const FileDialogSettings& resultsDialog() {
+  return *findControl(mainWindowLayout(), "通用对话框1")->fileDialog;
+}
+
+class SaveResultsOnFakes : public ::testing::Test {
  protected:
-  void SetUp() override {
-    FileDialogState& dialog = window.fileDialogs["通用对话框1"];
-    dialog.fileName = gbk("找到的晶振频率和定时器值");
-    dialog.filter = gbk("文本文档|*.txt");
-    window.texts["编辑框1"] = gbk("晶振频率:24.0000MHz\r\n");
-  }
-  FakeWindow window;
+  void SetUp() override { window.texts["编辑框1"] = gbk("晶振频率:24.0000MHz\r\n"); }
+  FakeControls window;
+  FakeDesktop desktop;
 };
 
-TEST_F(SaveResultsOnFakeWindow, EmptyAnswerCountsAsCancel) {
-  window.dialogAnswer = "";
+TEST_F(SaveResultsOnFakes, EmptyAnswerCountsAsCancel) {
+  desktop.answers.push_back("");
   saveResults();
-  EXPECT_TRUE(window.writes.empty());
-  EXPECT_TRUE(window.messages.empty());
-  EXPECT_EQ(gbk("找到的晶振频率和定时器值"), window.fileDialogs["通用对话框1"].fileName);
+  EXPECT_TRUE(desktop.writes.empty());
+  EXPECT_TRUE(desktop.boxes.empty());
+  EXPECT_EQ(gbk("找到的晶振频率和定时器值"), dialogFileName(resultsDialog()));
 }
 
-TEST_F(SaveResultsOnFakeWindow, FailedWriteShowsOneErrorBoxNamingFileAndReason) {
-  window.dialogAnswer = gbk("/没有/结果.txt");
-  window.writeSucceeds = false;
+TEST_F(SaveResultsOnFakes, FailedWriteShowsOneErrorBoxNamingFileAndReason) {
+  desktop.answers.push_back(gbk("/没有/结果.txt"));
+  desktop.writeSucceeds = false;
   saveResults();
-  ASSERT_EQ(1u, window.writes.size());
-  ASSERT_EQ(1u, window.messages.size());
-  EXPECT_TRUE(window.messages[0].error);
+  ASSERT_EQ(1u, desktop.writes.size());
+  EXPECT_EQ(gbk("晶振频率:24.0000MHz\r\n"), desktop.writes[0].bytes);
+  ASSERT_EQ(1u, desktop.boxes.size());
+  EXPECT_EQ(BoxIcon::error, desktop.boxes[0].icon);
   EXPECT_EQ(gbk("无法把结果保存到文件：\r\n/没有/结果.txt\r\n原因：cannot write"),
-            window.messages[0].text);
-  EXPECT_EQ(gbk("保存结果"), window.messages[0].title);
+            desktop.boxes[0].gbkText);
+  EXPECT_EQ(gbk("保存结果"), desktop.boxes[0].gbkTitle);
   // The path is remembered all the same, so the next dialog offers it again.
-  EXPECT_EQ(gbk("/没有/结果.txt"), window.fileDialogs["通用对话框1"].fileName);
+  EXPECT_EQ(gbk("/没有/结果.txt"), dialogFileName(resultsDialog()));
+  saveResults();
+  ASSERT_EQ(2u, desktop.requests.size());
+  EXPECT_EQ(gbk("/没有/结果.txt"), desktop.requests[1].fileName);
+}
+
+TEST_F(SaveResultsOnFakes, ANewWindowProposesTheLayoutsNameAgain) {
+  desktop.answers.push_back(gbk("/tmp/结果.txt"));
+  saveResults();
+  ASSERT_EQ(gbk("/tmp/结果.txt"), dialogFileName(resultsDialog()));
+  FakeControls next;
+  EXPECT_EQ(gbk("找到的晶振频率和定时器值"), dialogFileName(resultsDialog()));
 }
 
 TEST(WriteBytesToFile, EmptyPathFailsBeforeTouchingTheDisk) {
-  FakeWindow window;
+  FakeDesktop desktop;
   std::string reason;
   EXPECT_FALSE(writeBytesToFile("", "bytes", reason));
   EXPECT_EQ(gbk("没有给出文件名"), reason);
-  EXPECT_TRUE(window.writes.empty());
+  EXPECT_TRUE(desktop.writes.empty());
 }
 
 }  // namespace

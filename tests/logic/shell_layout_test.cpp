@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/event_dispatch.h"
-#include "app/handler_table.h"
 #include "app/keyboard_order.h"
 #include "app/layout_check.h"
 #include "app/main_window_layout.h"
@@ -23,14 +22,14 @@ std::vector<std::string> names(const std::vector<const ControlLayout*>& controls
 
 TEST(MainWindowLayout, PassesTheCheckWithTheSevenBindings) {
   const WindowLayout& layout = mainWindowLayout();
-  EXPECT_EQ(checkLayout(layout, programHandlers()), "");
+  EXPECT_EQ(checkLayout(layout), "");
   EXPECT_EQ(layout.controls.size(), 27u);
 
   std::vector<std::string> bound;
-  for (const EventBinding& b : layout.bindings) bound.push_back("主窗口:" + std::string(b.handler));
+  for (const EventBinding& b : layout.bindings) bound.push_back("主窗口:" + std::string(b.handlerName));
   for (const ControlLayout& control : layout.controls) {
     for (const EventBinding& b : control.bindings) {
-      bound.push_back(std::string(control.name) + ":" + std::string(b.handler));
+      bound.push_back(std::string(control.name) + ":" + std::string(b.handlerName));
     }
   }
   EXPECT_EQ(bound, (std::vector<std::string>{
@@ -96,15 +95,16 @@ void PrintTo(const BrokenLayout& row, std::ostream* out) { *out << row.what; }
 
 class LayoutCheckTest : public ::testing::TestWithParam<BrokenLayout> {};
 
-constexpr EventBinding kClickStart[] = {{ControlEvent::clicked, "onSearchStartClicked"}};
-constexpr EventBinding kClickNobody[] = {{ControlEvent::clicked, "onNobody"}};
-constexpr EventBinding kTextChangedStart[] = {{ControlEvent::textChanged, "onSearchStartClicked"}};
+void someHandler() {}
+constexpr EventBinding kClickSome[] = {QUENZAR_BIND(ControlEvent::clicked, someHandler)};
+constexpr EventBinding kClickNobody[] = {{ControlEvent::clicked, nullptr, "onNobody"}};
+constexpr EventBinding kTextChangedSome[] = {QUENZAR_BIND(ControlEvent::textChanged, someHandler)};
 
 TEST_P(LayoutCheckTest, IsRejected) {
   const BrokenLayout& broken = GetParam();
   const WindowLayout layout{.name = "主窗口", .bindings = broken.windowBindings,
                             .controls = broken.controls};
-  EXPECT_NE(checkLayout(layout, programHandlers()), "");
+  EXPECT_NE(checkLayout(layout), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -123,51 +123,58 @@ INSTANTIATE_TEST_SUITE_P(
                      {{.kind = ControlKind::groupBox, .name = "g1", .parent = "g2"},
                       {.kind = ControlKind::groupBox, .name = "g2", .parent = "g1"}}},
         BrokenLayout{"window_in_list", {{.kind = ControlKind::mainWindow, .name = "w2"}}},
-        BrokenLayout{"unknown_handler",
+        BrokenLayout{"binding_without_procedure",
                      {{.kind = ControlKind::button, .name = "b", .bindings = kClickNobody}}},
         BrokenLayout{"event_kind_cannot_raise",
-                     {{.kind = ControlKind::button, .name = "b", .bindings = kTextChangedStart}}},
-        BrokenLayout{"window_binding_wrong_event", {}, {{ControlEvent::clicked, "onWindowCreated"}}}),
+                     {{.kind = ControlKind::button, .name = "b", .bindings = kTextChangedSome}}},
+        BrokenLayout{"window_binding_wrong_event", {}, {QUENZAR_BIND(ControlEvent::clicked, someHandler)}}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST(LayoutCheck, AcceptsNestedGroupBoxesAndKnownBindings) {
   const ControlLayout controls[] = {
       {.kind = ControlKind::groupBox, .name = "outer"},
       {.kind = ControlKind::groupBox, .name = "inner", .parent = "outer"},
-      {.kind = ControlKind::button, .name = "b", .parent = "inner", .bindings = kClickStart},
+      {.kind = ControlKind::button, .name = "b", .parent = "inner", .bindings = kClickSome},
   };
   const WindowLayout layout{.name = "主窗口", .controls = controls};
-  EXPECT_EQ(checkLayout(layout, programHandlers()), "");
+  EXPECT_EQ(checkLayout(layout), "");
 }
 
 // Dispatch, with handlers that log into this list.
 std::vector<std::string> dispatched;
 EventDispatcher* nestedDispatcher = nullptr;
-constexpr EventBinding kInner[] = {{ControlEvent::textChanged, "inner"}};
-
-const HandlerEntry kLoggingHandlers[] = {
-    {"outer", +[] {
-       dispatched.push_back("outer begins");
-       nestedDispatcher->dispatchEvent(kInner, ControlEvent::textChanged);
-       dispatched.push_back("outer ends");
-     }},
-    {"inner", +[] { dispatched.push_back("inner"); }},
-};
+void inner() { dispatched.push_back("inner"); }
+constexpr EventBinding kInner[] = {QUENZAR_BIND(ControlEvent::textChanged, inner)};
+void outer() {
+  dispatched.push_back("outer begins");
+  nestedDispatcher->dispatchEvent(kInner, ControlEvent::textChanged);
+  dispatched.push_back("outer ends");
+}
 
 TEST(EventDispatch, CallsTheBoundHandlerAtOnceAndNestsDirectly) {
-  EventDispatcher dispatcher(kLoggingHandlers);
+  EventDispatcher dispatcher;
   nestedDispatcher = &dispatcher;
   dispatched.clear();
-  constexpr EventBinding bindings[] = {{ControlEvent::created, "inner"},
-                                       {ControlEvent::clicked, "outer"}};
+  constexpr EventBinding bindings[] = {QUENZAR_BIND(ControlEvent::created, inner),
+                                       QUENZAR_BIND(ControlEvent::clicked, outer)};
   dispatcher.dispatchEvent(bindings, ControlEvent::textChanged);  // unbound: nothing
   EXPECT_TRUE(dispatched.empty());
   dispatcher.dispatchEvent(bindings, ControlEvent::clicked);
   EXPECT_EQ(dispatched, (std::vector<std::string>{"outer begins", "inner", "outer ends"}));
 }
 
+TEST(EventDispatch, ACallOtherThanTheProcedureSeesTheBindingsName) {
+  static std::vector<std::string> called;
+  called.clear();
+  EventDispatcher dispatcher(+[](const EventBinding& b) { called.emplace_back(b.handlerName); });
+  dispatched.clear();
+  dispatcher.dispatchEvent(kInner, ControlEvent::textChanged);
+  EXPECT_EQ(called, std::vector<std::string>{"inner"});
+  EXPECT_TRUE(dispatched.empty());
+}
+
 TEST(EventDispatch, NothingRunsWhileSuspended) {
-  EventDispatcher dispatcher(kLoggingHandlers);
+  EventDispatcher dispatcher;
   dispatched.clear();
   {
     ScopedEventSuspension outer(dispatcher);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "app/layout_check.h"
 #include "app/main_window_layout.h"
@@ -79,13 +80,22 @@ class Toolkit {
 }  // namespace
 
 int runShell(const ShellSetup& setup) {
-  if (setup.layout == nullptr || !checkLayout(*setup.layout, setup.handlers).empty()) {
+  // Attached for the whole life of the shell, and no longer.
+  struct Attachment {
+    explicit Attachment(Desktop* real) { attachDesktop(real); }
+    ~Attachment() { attachDesktop(nullptr); }
+  } attachment(setup.desktop);
+  if (setup.layout == nullptr) return failStartup(setup, kLayoutUnreadable);
+  if (const std::string problem = checkLayout(*setup.layout); !problem.empty()) {
+    // The box says what the user can act on; the rule it broke is for
+    // whoever edited the layout.
+    std::fprintf(stderr, "layout: %s\n", problem.c_str());
     return failStartup(setup, kLayoutUnreadable);
   }
   setFloatingPointState();
   if (setup.startToolkit && !setup.startToolkit()) return failStartup(setup, kWindowNotCreated);
 
-  std::unique_ptr<MainWindow> window = buildWindow(*setup.layout, setup.handlers, *setup.desktop);
+  std::unique_ptr<MainWindow> window = buildWindow(*setup.layout, setup.call);
   if (!window) return failStartup(setup, kWindowNotCreated);
 
   // The loop ends when the main window closes, whatever other windows exist.
@@ -105,7 +115,6 @@ int runApplication(int argc, char** argv) {
   QtDesktop desktop;
   ShellSetup setup;
   setup.layout = &mainWindowLayout();
-  setup.handlers = programHandlers();
   setup.desktop = &desktop;
   setup.startToolkit = [&toolkit] { return toolkit.start(); };
   return runShell(setup);

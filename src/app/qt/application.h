@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "app/desktop.h"
-#include "app/handler_table.h"
+#include "app/event_dispatch.h"
 #include "app/window_layout.h"
 
 namespace quenzar {
@@ -13,15 +13,15 @@ class MainWindow;
 
 struct ShellSetup {
   const WindowLayout* layout = nullptr;  // nullptr: the layout cannot be read
-  HandlerTable handlers;
-  Desktop* desktop = nullptr;
+  HandlerCall call = callBoundHandler;  // how bound handlers are called
+  Desktop* desktop = nullptr;           // attached for the handlers and fatal errors
   // Makes sure the toolkit runs; false when no display can be reached.
   std::function<bool()> startToolkit;
   // Called once the window is on screen, before the message loop runs.
   std::function<void(MainWindow&)> onShown;
 };
 
-// Start-up from reading the layout on: check the layout, set the
+// Start-up from reading the layout on: attach the desktop, check the layout, set the
 // floating-point state, build and show the window, run the message loop
 // until the window closes. Gives 0 then, or -1 after a fatal start-up error,
 // which the desktop has shown (and the user closed) by then.

@@ -6,17 +6,17 @@
 #include <QRadioButton>
 
 #include "app/keyboard_order.h"
-#include "app/qt/qt_window_port.h"
+#include "app/qt/qt_controls.h"
 
 namespace quenzar {
 
-MainWindow::MainWindow(const WindowLayout& layout, HandlerTable handlers, Desktop& desktop)
-    : layout_(layout), desktop_(desktop), dispatcher_(handlers), tabOrder_(tabOrderList(layout)) {}
+MainWindow::MainWindow(const WindowLayout& layout, HandlerCall call)
+    : layout_(layout), dispatcher_(call), tabOrder_(tabOrderList(layout)) {}
 
 MainWindow::~MainWindow() {
   // Tearing the widgets down must not reach a handler.
   endEventsForGood();
-  if (controlAccess_) attachWindowPort(nullptr);
+  if (controlAccess_) attachControls(nullptr);
 }
 
 void MainWindow::addControl(const BuiltControl& control) {
@@ -37,8 +37,8 @@ QWidget* MainWindow::widget(std::string_view name) const {
 }
 
 void MainWindow::attachControlAccess() {
-  controlAccess_ = std::make_unique<QtWindowPort>(*this);
-  attachWindowPort(controlAccess_.get());
+  controlAccess_ = std::make_unique<QtControls>(*this);
+  attachControls(controlAccess_.get());
 }
 
 QWidget* MainWindow::firstFocusControl() const {

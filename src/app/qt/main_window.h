@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/desktop.h"
+#include "app/control_access.h"
 #include "app/event_dispatch.h"
 #include "app/window_layout.h"
 
@@ -27,12 +27,11 @@ class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
-  MainWindow(const WindowLayout& layout, HandlerTable handlers, Desktop& desktop);
+  MainWindow(const WindowLayout& layout, HandlerCall call);
   ~MainWindow() override;
 
   const WindowLayout& layout() const { return layout_; }
   EventDispatcher& dispatcher() { return dispatcher_; }
-  Desktop& desktop() { return desktop_; }
 
   void addControl(const BuiltControl& control);
   const std::vector<BuiltControl>& controls() const { return controls_; }
@@ -63,11 +62,10 @@ class MainWindow : public QWidget {
   std::string_view nameOf(const QWidget* widget) const;
 
   const WindowLayout& layout_;
-  Desktop& desktop_;
   EventDispatcher dispatcher_;
   std::vector<BuiltControl> controls_;
   std::vector<const ControlLayout*> tabOrder_;
-  std::unique_ptr<WindowPort> controlAccess_;
+  std::unique_ptr<Controls> controlAccess_;
 };
 
 }  // namespace quenzar

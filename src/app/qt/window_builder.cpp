@@ -165,10 +165,9 @@ bool buildControls(MainWindow& window, const WindowLayout& layout) {
 
 }  // namespace
 
-std::unique_ptr<MainWindow> buildWindow(const WindowLayout& layout, HandlerTable handlers,
-                                        Desktop& desktop) {
+std::unique_ptr<MainWindow> buildWindow(const WindowLayout& layout, HandlerCall call) {
   try {
-    auto window = std::make_unique<MainWindow>(layout, handlers, desktop);
+    auto window = std::make_unique<MainWindow>(layout, call);
     {
       ScopedEventSuspension building(window->dispatcher());
       setUpWindow(*window, layout);

@@ -3,8 +3,7 @@
 
 #include <memory>
 
-#include "app/desktop.h"
-#include "app/handler_table.h"
+#include "app/event_dispatch.h"
 #include "app/qt/main_window.h"
 #include "app/window_layout.h"
 
@@ -17,8 +16,10 @@ namespace quenzar {
 // the Tab order. Gives nullptr when the window or a control cannot be
 // created, with everything created so far destroyed again.
 //
-// The layout must have passed checkLayout against handlers.
-std::unique_ptr<MainWindow> buildWindow(const WindowLayout& layout, HandlerTable handlers,
-                                        Desktop& desktop);
+// Bound handlers are called through call: the procedures themselves in the
+// program, a recorder in window tests. The layout must have passed
+// checkLayout.
+std::unique_ptr<MainWindow> buildWindow(const WindowLayout& layout,
+                                        HandlerCall call = callBoundHandler);
 
 }  // namespace quenzar

@@ -10,13 +10,12 @@
 
 #include "app/main_window_layout.h"
 #include "app/qt/look.h"
-#include "app/qt/qt_desktop.h"
 #include "app/qt/window_builder.h"
 
 namespace {
 
-// Handlers stay unbound: the picture shows the window as it opens.
-void doNothing() {}
+// No handler runs: the picture shows the window as it opens.
+void callNothing(const quenzar::EventBinding&) {}
 
 }  // namespace
 
@@ -27,13 +26,7 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   quenzar::applyDesktopLook(app);
-  const quenzar::HandlerEntry handlers[] = {
-      {"onWindowCreated", doNothing},     {"onSearchStartClicked", doNothing},
-      {"onSearchSaveClicked", doNothing}, {"onTableStartClicked", doNothing},
-      {"onTableSaveClicked", doNothing},  {"onErrorChanged", doNothing},
-      {"onCentreChanged", doNothing}};
-  quenzar::QtDesktop desktop;
-  auto window = quenzar::buildWindow(quenzar::mainWindowLayout(), handlers, desktop);
+  auto window = quenzar::buildWindow(quenzar::mainWindowLayout(), callNothing);
   if (!window) return 1;
   QApplication::processEvents();
   if (!window->grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
